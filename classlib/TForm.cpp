@@ -20,6 +20,16 @@ TBitBtn* FindDefaultButton(const TWinControl& container) {
     return nullptr;
 }
 
+// The control with that id among the container's children at any depth, or null.
+TControl* FindControlById(const TWinControl& container, int id) {
+    for (TControl* control : container.Controls()) {
+        if (control->ControlId() == id) return control;
+        if (auto* inner = dynamic_cast<TWinControl*>(control))
+            if (TControl* found = FindControlById(*inner, id)) return found;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 TForm::TForm(TComponent* owner, const std::string& className) : TWinControl(owner), className_(className) {
@@ -132,6 +142,15 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case DM_GETDEFID:
         return DefaultButtonId();
+    case WM_COMMAND:
+        // The dialog keys may name the button by its id alone.
+        if (!lParam && HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != 0) {
+            if (auto* button = dynamic_cast<TBitBtn*>(FindControlById(*this, LOWORD(wParam)))) {
+                if (button->Enabled()) button->Click();
+                return 0;
+            }
+        }
+        return TWinControl::WndProc(message, wParam, lParam);
     default:
         return TWinControl::WndProc(message, wParam, lParam);
     }

@@ -11,6 +11,7 @@
 #include "TBitBtn.h"
 #include "TEdit.h"
 #include "TForm.h"
+#include "TImage.h"
 #include "TLabel.h"
 #include "TPanel.h"
 #include "TRadioGroup.h"
@@ -51,7 +52,21 @@ public:
         Options->SetTabOrder(1);
         Options->OnClick = [this](TObject*) { Status->SetCaption("Picked " + std::to_string(Options->ItemIndex())); };
 
-        AddButton(panel, "Default", 6, 8, 140, [this] { Status->SetCaption("Default pressed"); })->SetDefault(true);
+        TBitBtn* defaultButton =
+            AddButton(panel, "Default", 6, 8, 140, [this] { Status->SetCaption("Default pressed"); });
+        defaultButton->SetDefault(true);
+        defaultButton->SetGlyphResource("GLYPH");
+        defaultButton->Font().SetBold(true);
+        defaultButton->Font().SetColor(clNavy);
+
+        auto* icon = new TImage(this);
+        icon->SetParent(panel);
+        icon->SetBounds(8, 60, 33, 33);
+        icon->SetIconResource("HOSTICON");
+        auto* picture = new TImage(this);
+        picture->SetParent(panel);
+        picture->SetBounds(50, 60, 40, 60);
+        picture->SetBitmapResource("GLYPH");
         AddButton(panel, "Fail", 7, 96, 140, [] { throw Exception("Handler failed"); });
         AddButton(panel, "Odd failure", 8, 184, 140, [] { throw 42; });
         AddButton(panel, "Close and fail", 9, 8, 180, [this] {

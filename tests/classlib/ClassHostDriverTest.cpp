@@ -146,6 +146,14 @@ TEST_F(ClassHost, EnterInAFieldPressesTheDefaultButton) {
     EXPECT_TRUE(WaitForText(status_, "Default pressed"));
 }
 
+TEST_F(ClassHost, EnterOnAnotherButtonPressesThatButton) {
+    Click(7);  // the click gives "Fail" the focus
+    ExpectStopBox("Handler failed.");
+    PostMessageA(FindById(form_, 7), WM_KEYDOWN, VK_RETURN, 0);
+    ExpectStopBox("Handler failed.");
+    EXPECT_EQ(WindowText(status_), "Activated");  // the default button did not run
+}
+
 TEST_F(ClassHost, PickingARadioItemRunsOnClick) {
     HWND item = FindById(form_, 102);
     ASSERT_NE(item, nullptr);
