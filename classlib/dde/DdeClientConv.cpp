@@ -40,7 +40,7 @@ void TDdeClientConv::ExecuteMacro(const char* macro) {
     DWORD transaction = 0;
     // A data handle passed to DdeClientTransaction belongs to DDEML from then on.
     DdeClientTransaction(reinterpret_cast<LPBYTE>(data.Release()), static_cast<DWORD>(-1),
-                             conversation_.Get(), nullptr, format, XTYP_EXECUTE, TIMEOUT_ASYNC, &transaction);
+                         conversation_.Get(), nullptr, format, XTYP_EXECUTE, TIMEOUT_ASYNC, &transaction);
 }
 
 void TDdeClientConv::Open() {
@@ -66,9 +66,12 @@ bool TDdeClientConv::StartServer() const noexcept {
     return WinExec(commandLine.CStr(), SW_SHOWMINNOACTIVE) >= 32;
 }
 
-// Macros still on their way are not lost here: the server carries out the messages of a
-// conversation in the order they came, and DdeDisconnect waits for the server's answer to
-// the end of the conversation, which comes after all of them.
+// Macros still on their way are not lost here: each one travels as a posted message that
+// carries its text, the server takes a conversation's messages in the order they came, and
+// DdeDisconnect waits for the server's answer to the end of the conversation, which comes
+// after all of them. A server slower than that wait (Wine's gives up after 10 s) still
+// carries out the rest afterwards. (Counting the servers' acknowledgements instead does not
+// work: Wine's DDEML reports only the first of several outstanding executes as complete.)
 void TDdeClientConv::Close() noexcept { conversation_.Disconnect(); }
 
 TDdeClientConv* TDdeClientConv::OwnerOf(HCONV conversation) noexcept {
