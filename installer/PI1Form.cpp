@@ -46,16 +46,16 @@ TForm1::TForm1(TComponent* owner, DdeLink link)
     Panel1->SetTabOrder(0);
 
     Image1 = Place(new TImage(this), Panel1, idImage1, 8, 16, 97, 268);
-    Image1->LoadBitmap(IDB_SIDE_PICTURE);
+    Image1->SetBitmapResource(IDB_SIDE_PICTURE);
 
     Label1 = Place(new TLabel(this), Panel1, idLabel1, 160, 16, 291, 40);
-    Label1->SetAlignment(taCenter);
+    Label1->SetAlignment(TAlignment::taCenter);
     Label1->SetWordWrap(true);
     SetFont(Label1->Font(), clNavy, true, -16);
     Label1->SetCaption("Welcome to the Pilo! Mindkeep! Installation.  ");
 
     Image2 = Place(new TImage(this), Panel1, idImage2, 116, 20, 33, 33);
-    Image2->LoadIcon(IDI_PROGRAM_ICON);
+    Image2->SetIconResource(IDI_PROGRAM_ICON);
 
     RadioGroup1 = Place(new TRadioGroup(this), Panel1, idRadioGroup1, 120, 144, 385, 137);
     SetFont(RadioGroup1->Font(), clNavy, true);
@@ -73,7 +73,7 @@ TForm1::TForm1(TComponent* owner, DdeLink link)
     BitBtn1 = Place(new TBitBtn(this), Panel1, idBitBtn1, 424, 288, 83, 33);
     SetFont(BitBtn1->Font(), clNavy, true);
     BitBtn1->SetCaption("All Set");
-    BitBtn1->LoadGlyph(IDB_ALLSET_GLYPH);
+    BitBtn1->SetGlyphResource(IDB_ALLSET_GLYPH);
     BitBtn1->SetDefault(true);
     BitBtn1->SetTabOrder(1);
     BitBtn1->OnClick = [this](TObject* sender) { BitBtn1Click(sender); };
@@ -119,7 +119,7 @@ TForm1::TForm1(TComponent* owner, DdeLink link)
     BitBtn2 = Place(new TBitBtn(this), Panel1, idBitBtn2, 336, 288, 75, 33);
     SetFont(BitBtn2->Font(), clNavy, false);
     BitBtn2->SetCaption("Help");
-    BitBtn2->LoadGlyph(IDB_HELP_GLYPH);
+    BitBtn2->SetGlyphResource(IDB_HELP_GLYPH);
     BitBtn2->SetTabOrder(5);
     BitBtn2->OnClick = [this](TObject* sender) { BitBtn2Click(sender); };
 

@@ -34,9 +34,10 @@ BOOL CALLBACK CloseGroupWindow(HWND window, LPARAM) {
 
 ProductDir::ProductDir(ProductFiles files, const std::string& program) : dir_("Pilo Product") {
     CopyFileOrThrow(BuildBinDir() + program, Installer());
-    if (files.reminder) CopyFileOrThrow(BuildBinDir() + "ReminderDouble.exe", dir_ / "Pilo.exe");
+    if (files.reminder) CopyFileOrThrow(BuildBinDir() + "VersionedPilo.exe", dir_ / "Pilo.exe");
     if (files.productFiles) {
         MakeDirectories(dir_ / "convert");
+        if (!files.reminder) WriteDummy(dir_ / "Pilo.exe");
         for (const char* name : {"pilo.hlp", "piloap.exe", "pilodb.exe", "convert\\pilo4to5.exe", "piloonce.exe"})
             WriteDummy(dir_ / name);
     }

@@ -8,8 +8,9 @@
 
 // What a product directory holds besides the installer.
 struct ProductFiles {
-    bool reminder = false;      // the reminder double as Pilo.exe (it has a version)
-    bool productFiles = false;  // dummy pilo.hlp, piloap.exe, pilodb.exe, convert\pilo4to5.exe, piloonce.exe
+    bool reminder = false;      // a Pilo.exe with file version 5.0.2.3
+    bool productFiles = false;  // dummy pilo.hlp, piloap.exe, pilodb.exe, convert\pilo4to5.exe,
+                                // piloonce.exe (and Pilo.exe), so that the shell makes the items
 };
 
 // A product directory with PiloInst.exe (built as `program`, copied under the name
