@@ -53,6 +53,9 @@ TForm1::TForm1(TComponent* owner, DdeLink link)
     Label1->SetWordWrap(true);
     SetFont(Label1->Font(), clNavy, true, -16);
     Label1->SetCaption("Welcome to the Pilo! Mindkeep! Installation.  ");
+    // Again now that it wraps its caption: an auto-sized label sized while its caption
+    // was empty and single-line has shrunk to no width.
+    Label1->SetBounds(160, 16, 291, 40);
 
     Image2 = Place(new TImage(this), Panel1, idImage2, 116, 20, 33, 33);
     Image2->SetIconResource(IDI_PROGRAM_ICON);
