@@ -2,6 +2,8 @@
 // "All Set" saves and registers, and what the notices and the title-bar close leave.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "ControlDriver.h"
 #include "InstallerTestFixture.h"
 #include "WindowDriver.h"
@@ -264,7 +266,38 @@ TEST_F(InstallerTest, ClosingByTheTitleBarSavesAndRegistersNothing) {
 // --- Help ----------------------------------------------------------------------------
 
 // The help viewer answers the dummy help file with its own box titled "ERROR": proof
-// that it was asked to open that file.
+// that it was asked to open that file. Other programs' help requests may have left
+// such boxes up, so the one naming this product's help file is picked.
+struct BoxSearch {
+    std::string textPart;
+    HWND found;
+};
+
+BOOL CALLBACK MatchHelpBox(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    char className[16] = {}, title[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    if (lstrcmpA(className, "#32770") != 0 || lstrcmpA(title, "ERROR") != 0) return TRUE;
+    char text[1024] = {};
+    SendMessageA(GetDlgItem(window, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    if (std::strstr(text, search->textPart.c_str())) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND WaitForHelpViewerBox(const std::string& helpFile) {
+    for (DWORD waited = 0; waited < 10000; waited += 50) {
+        BoxSearch search{helpFile, nullptr};
+        EnumWindows(MatchHelpBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
 enum class HelpRequest { HelpButton, F1Key };
 
 class Help : public InstallerTest, public ::testing::WithParamInterface<HelpRequest> {};
@@ -278,12 +311,12 @@ TEST_P(Help, OpensTheHelpViewerOnTheProductsHelpFile) {
     else
         PressKey(run.Dialog(), VK_F1);
 
-    HWND box = WaitForMessageBox("ERROR");
-    ASSERT_NE(box, nullptr) << "the help viewer did not come up";
+    HWND box = WaitForHelpViewerBox(product / "Pilo.hlp");
+    ASSERT_NE(box, nullptr) << "the help viewer did not come up on the product's help file";
     const MessageBoxContent report = ReadMessageBox(box);
-    EXPECT_NE(report.text.find("Pilo.hlp"), std::string::npos) << report.text;
     PressMessageBoxButton(box, report.buttons.empty() ? "OK" : report.buttons.front());
-    EXPECT_TRUE(WaitForWindowGone("#32770", "ERROR"));
+    for (DWORD waited = 0; IsWindow(box) && waited < 10000; waited += 50) Sleep(50);
+    EXPECT_FALSE(IsWindow(box));
 
     EXPECT_TRUE(run.Running()) << "the dialog is unaffected";
     CloseByTitleBar(run.Dialog());
