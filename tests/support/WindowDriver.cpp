@@ -114,6 +114,7 @@ void PumpFor(DWORD milliseconds) {
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        // Not MsgWaitForMultipleObjects: under the faked clock its timeout never ends.
+        Sleep(10);
     }
 }
