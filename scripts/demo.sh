@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installation road on a sample product directory, then two logons on two dates in
 # which the shell itself starts what the installer put into StartUp:
-#   demo-installer.sh [--interactive]
+#   demo.sh [--interactive]
 # Runs under scripts/with-wine.sh (own prefix and Xvfb) unless --interactive is given
 # with a display, when the user works the dialog. Saves build/piloinst-dialog.png and
 # copies it to docs/piloinst-dialog.png. Uses the x86_64 build (what runs here).
@@ -12,7 +12,8 @@ interactive=no
 [ "${1:-}" = "--interactive" ] && interactive=yes
 
 if [ -z "${PILO_DEMO_INSIDE:-}" ]; then
-  [ -x "$bin/PiloInst.exe" ] || "$top/scripts/build.sh"
+  "$top/scripts/setup.sh"
+  "$top/scripts/build.sh"
   prefix=$top/build/x86_64/demoprefix
   rm -rf "$prefix"
   if [ "$interactive" = yes ] && [ -n "${DISPLAY:-}" ]; then
@@ -79,8 +80,9 @@ echo "== Start Menu items the shell made"
 faketime_lib=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 logon() {  # date
   echo "== logon on $1: wine wineboot (runs the StartUp items)"
-  local offset=$(( $(date +%s) - $(date -d "$1 08:00:00" +%s) ))
-  LD_PRELOAD=$faketime_lib FAKETIME="-${offset}" NO_FAKE_STAT=1 wine wineboot >"$log/boot.txt" 2>&1 || true
+  local offset=$(( $(date -d "$1 08:00:00" +%s) - $(date +%s) ))
+  [ "$offset" -ge 0 ] && offset="+$offset"
+  LD_PRELOAD=$faketime_lib FAKETIME="${offset}" NO_FAKE_STAT=1 wine wineboot >"$log/boot.txt" 2>&1 || true
   sleep 3
   show_ini "Pilo.ini" "$product_unix/Pilo.ini"
 }
